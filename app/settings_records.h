@@ -21,17 +21,18 @@ struct PlacementRecord {
     std::int32_t minX = 0, minY = 0;
     std::int32_t maxX = 0, maxY = 0;
     std::int32_t left = 0, top = 0, right = 0, bottom = 0;
+    bool operator==(const PlacementRecord&) const = default;
 };
 
-// bytes must hold exactly kPlacementRecordSize bytes.
+// bytes must hold exactly kPlacementRecordSize bytes (else std::invalid_argument).
 PlacementRecord ParsePlacementRecord(const std::vector<std::uint8_t>& bytes);
 std::vector<std::uint8_t> SerializePlacementRecord(const PlacementRecord& record);
 
 using FontRecordBytes = std::array<std::uint8_t, kFontRecordSize>;
 
-// bytes must hold exactly kFontRecordSize bytes. The face name is made
-// NUL-terminated within its 32 bytes, so a damaged record cannot make a reader
-// run past it.
+// bytes must hold exactly kFontRecordSize bytes (else std::invalid_argument).
+// The face name is made NUL-terminated within its 32 bytes, so a damaged record
+// cannot make a reader run past it.
 FontRecordBytes ParseFontRecord(const std::vector<std::uint8_t>& bytes);
 
 }  // namespace tessik
