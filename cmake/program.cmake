@@ -7,6 +7,7 @@ add_library(tessik_program OBJECT
     history/my_view.cpp
     history/clipboard_monitor.cpp
     history/list_commands.cpp
+    history/horizontal_extent.cpp
     history/list_box.cpp
     history/list_font.cpp
     transfer/view_transfer.cpp

@@ -17,7 +17,8 @@ void CMyView::JoinClipboardChain() {
 }
 
 void CMyView::LeaveClipboardChain() {
-    if (!joinedChain_) return;
+    if (!joinedChain_)
+        return;
     ::ChangeClipboardChain(GetSafeHwnd(), nextViewer_);
     joinedChain_ = false;
 }
@@ -34,16 +35,20 @@ void CMyView::OnChangeCbChain(HWND removed, HWND following) {
 
 void CMyView::OnDrawClipboard() {
     Default();
-    if (nextViewer_) SendToPeer(nextViewer_, WM_DRAWCLIPBOARD, 0, 0);
+    if (nextViewer_)
+        SendToPeer(nextViewer_, WM_DRAWCLIPBOARD, 0, 0);
 
     COleDataObject clipboard;
     clipboard.AttachClipboard();
-    if (!clipboard.IsDataAvailable(CF_TEXT)) return;
+    if (!clipboard.IsDataAvailable(CF_TEXT))
+        return;
     UniqueHGlobal block = clipboard.GetGlobalData(CF_TEXT);
-    if (!block) return;
+    if (!block)
+        return;
     {
         GlobalLockGuard lock(block.get());
-        if (!lock) return;
+        if (!lock)
+            return;
         // The text ends at its first NUL, and never beyond the block.
         const auto* bytes = static_cast<const char*>(lock.data());
         const size_t length = ::strnlen(bytes, ::GlobalSize(block.get()));
@@ -52,7 +57,7 @@ void CMyView::OnDrawClipboard() {
         ListBoxControl list = List();
         if (list.FindEntryBeginningWith(text) == LB_ERR) {
             list.InsertTop(text);
-            RecomputeExtent();
+            extent_.EntryInserted(list, 0);
         }
     }
     block.reset();

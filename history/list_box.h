@@ -10,7 +10,7 @@
 namespace tessik {
 
 class ListBoxControl {
-public:
+  public:
     explicit ListBoxControl(HWND hwnd) : hwnd_(hwnd) {}
 
     HWND hwnd() const { return hwnd_; }
@@ -34,7 +34,7 @@ public:
     };
     Hit ItemFromPoint(POINT clientPoint) const;
 
-private:
+  private:
     LRESULT Send(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const {
         return ::SendMessageA(hwnd_, message, wParam, lParam);
     }
@@ -43,7 +43,7 @@ private:
 };
 
 // Sets the horizontal scroll extent from the widest entry, each measured with
-// one space appended, in the list's own font.
+// one space appended, in the list's own font (horizontal_extent.cpp).
 void RecomputeHorizontalExtent(const ListBoxControl& list);
 
 }  // namespace tessik

@@ -14,26 +14,37 @@ bool SelectedEntryHasText(const ListBoxControl& list) {
 
 }  // namespace
 
-void CMyView::OnUpdateEditCopy(CCmdUI* ui) { ui->Enable(SelectedEntryHasText(List())); }
+void CMyView::OnUpdateEditCopy(CCmdUI* ui) {
+    ui->Enable(SelectedEntryHasText(List()));
+}
 
-void CMyView::OnUpdateEditClearAll(CCmdUI* ui) { ui->Enable(List().Count() > 0); }
+void CMyView::OnUpdateEditClearAll(CCmdUI* ui) {
+    ui->Enable(List().Count() > 0);
+}
 
-void CMyView::OnUpdateUseClipboard(CCmdUI* ui) { ui->SetCheck(pasteViaClipboard_ ? 1 : 0); }
+void CMyView::OnUpdateUseClipboard(CCmdUI* ui) {
+    ui->SetCheck(pasteViaClipboard_ ? 1 : 0);
+}
 
-void CMyView::OnUseClipboard() { pasteViaClipboard_ = pasteViaClipboard_ ? FALSE : TRUE; }
+void CMyView::OnUseClipboard() {
+    pasteViaClipboard_ = pasteViaClipboard_ ? FALSE : TRUE;
+}
 
 void CMyView::OnEditCopy() {
     ListBoxControl list = List();
     const int selected = list.CurrentSelection();
-    if (selected == LB_ERR) return;
+    if (selected == LB_ERR)
+        return;
     const std::string text = list.TextAt(selected);
-    if (text.empty()) return;
+    if (text.empty())
+        return;
 
     // The clipboard is opened before the entry moves, so an entry is never
     // lost when another application holds the clipboard. The notification
     // that follows finds the text at the top and only resets the document.
     ClipboardOpenGuard clipboard(GetSafeHwnd());
-    if (!clipboard.IsOpen()) return;
+    if (!clipboard.IsOpen())
+        return;
     list.Delete(selected);
     list.InsertTop(text);
     PutTextOnOpenClipboard(text);
@@ -42,9 +53,9 @@ void CMyView::OnEditCopy() {
 void CMyView::OnEditClear() {
     ListBoxControl list = List();
     const int selected = list.CurrentSelection();
-    if (selected == LB_ERR) return;
-    list.Delete(selected);
-    RecomputeExtent();
+    if (selected == LB_ERR)
+        return;
+    extent_.RemoveEntry(list, selected);
     ResetDocument();
 }
 
@@ -59,7 +70,8 @@ void CMyView::OnEditFont() {
     const bool hasFont =
         font_ && ::GetObjectA(font_.get(), sizeof current, &current) == sizeof current;
     CFontDialog dialog(hasFont ? &current : nullptr, CF_SCREENFONTS | CF_NOVERTFONTS);
-    if (dialog.DoModal() != IDOK) return;
+    if (dialog.DoModal() != IDOK)
+        return;
 
     LOGFONTA chosen{};
     dialog.GetCurrentFont(&chosen);

@@ -27,11 +27,14 @@ bool CMyView::PreCreateWindow(CREATESTRUCTA& cs) {
 }
 
 int CMyView::OnCreate(const CREATESTRUCTA& cs) {
-    if (CCtrlView::OnCreate(cs) == -1) return -1;
-    if (!dropTarget_.Register(this)) return -1;
+    if (CCtrlView::OnCreate(cs) == -1)
+        return -1;
+    if (!dropTarget_.Register(this))
+        return -1;
     JoinClipboardChain();
     font_ = LoadStoredListFont(*CWinApp::Current());
-    if (!font_) font_ = MakeDefaultListFont();
+    if (!font_)
+        font_ = MakeDefaultListFont();
     ::SendMessageA(GetSafeHwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), TRUE);
     RecomputeExtent();
     return 0;
@@ -44,7 +47,8 @@ void CMyView::OnDestroy() {
 }
 
 void CMyView::ResetDocument() {
-    if (CDocument* document = GetDocument()) document->OnNewDocument();
+    if (CDocument* document = GetDocument())
+        document->OnNewDocument();
 }
 
 LRESULT CMyView::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {

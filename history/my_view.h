@@ -9,17 +9,18 @@
 #include "framework/handles.h"
 #include "framework/ole_drop_target.h"
 #include "framework/view.h"
+#include "history/horizontal_extent.h"
 #include "history/list_box.h"
 
 namespace tessik {
 
 class CMyView : public CCtrlView {
-public:
+  public:
     CMyView();
     ~CMyView() override;
 
     ListBoxControl List() const { return ListBoxControl(GetSafeHwnd()); }
-    void RecomputeExtent() { RecomputeHorizontalExtent(List()); }
+    void RecomputeExtent() { extent_.Recompute(List()); }
     bool PasteViaClipboard() const { return pasteViaClipboard_ != FALSE; }
     HFONT Font() const { return font_.get(); }
 
@@ -29,13 +30,13 @@ public:
     DROPEFFECT OnDragOver(COleDataObject* data, DWORD keyState, POINT point) override;
     BOOL OnDrop(COleDataObject* data, DROPEFFECT effect, POINT point) override;
 
-protected:
+  protected:
     bool PreCreateWindow(CREATESTRUCTA& cs) override;
     int OnCreate(const CREATESTRUCTA& cs) override;
     void OnDestroy() override;
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
-private:
+  private:
     // Clipboard viewer chain.
     void JoinClipboardChain();
     void LeaveClipboardChain();
@@ -66,6 +67,7 @@ private:
     COleDropTarget dropTarget_;
     HWND nextViewer_ = nullptr;
     bool joinedChain_ = false;
+    HorizontalExtent extent_;
 };
 
 }  // namespace tessik
