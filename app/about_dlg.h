@@ -7,7 +7,7 @@
 namespace tessik {
 
 class CAboutDlg : public CDialog {
-public:
+  public:
     CAboutDlg() : CDialog(IDD_ABOUTBOX) {}
 };
 

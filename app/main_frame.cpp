@@ -12,7 +12,8 @@ constexpr int kDefaultHeight = 200;
 }  // namespace
 
 bool CMainFrame::PreCreateWindow(CREATESTRUCTA& cs) {
-    if (!CFrameWnd::PreCreateWindow(cs)) return false;
+    if (!CFrameWnd::PreCreateWindow(cs))
+        return false;
     cs.cx = kDefaultWidth;
     cs.cy = kDefaultHeight;
 
@@ -22,7 +23,8 @@ bool CMainFrame::PreCreateWindow(CREATESTRUCTA& cs) {
         cs.y = stored->normal.top;
         cs.cx = stored->normal.right - stored->normal.left;
         cs.cy = stored->normal.bottom - stored->normal.top;
-        if (stored->showMaximized) app->SetStartupShowCommand(SW_SHOWMAXIMIZED);
+        if (stored->showMaximized)
+            app->SetStartupShowCommand(SW_SHOWMAXIMIZED);
     }
 
     cs.dwExStyle |= WS_EX_TOPMOST;

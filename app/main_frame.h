@@ -7,7 +7,7 @@
 namespace tessik {
 
 class CMainFrame : public CFrameWnd {
-protected:
+  protected:
     bool PreCreateWindow(CREATESTRUCTA& cs) override;
     void OnDestroy() override;
 };

@@ -14,7 +14,9 @@ namespace {
 
 constexpr UINT kRecentFileCount = 4;
 
-bool IsAnsiLeadByte(unsigned char byte) { return ::IsDBCSLeadByte(byte) != FALSE; }
+bool IsAnsiLeadByte(unsigned char byte) {
+    return ::IsDBCSLeadByte(byte) != FALSE;
+}
 
 }  // namespace
 
@@ -23,22 +25,25 @@ bool CMyApp::InitInstance() {
     // releasing it counts as free; a name held by another kind of object, or
     // a running copy, ends this start silently.
     instanceLock_ = std::make_unique<CMutex>(GetExeName());
-    if (!instanceLock_->IsValid() || !instanceLock_->TryLock()) return false;
+    if (!instanceLock_->IsValid() || !instanceLock_->TryLock())
+        return false;
 
-    if (!InitializeOle()) return false;
+    if (!InitializeOle())
+        return false;
 
     SetProfileName(SettingsPath(GetModulePath(), IsAnsiLeadByte));
     LoadStdProfileSettings(kRecentFileCount);
 
     AddDocTemplate(std::make_unique<CSingleDocTemplate>(
         IDR_MAINFRAME, [] { return std::make_unique<CMyDoc>(); },
-        []() -> CFrameWnd* { return new CMainFrame; },
-        [] { return std::make_unique<CMyView>(); }));
+        []() -> CFrameWnd* { return new CMainFrame; }, [] { return std::make_unique<CMyView>(); }));
 
-    if (!ProcessShellCommand(ParseCommandLine())) return false;
+    if (!ProcessShellCommand(ParseCommandLine()))
+        return false;
 
     CFrameWnd* main = GetMainWnd();
-    if (!main) return false;
+    if (!main)
+        return false;
     main->ShowWindow(SW_SHOW);
     ::UpdateWindow(main->GetSafeHwnd());
     return true;

@@ -10,16 +10,16 @@
 namespace tessik {
 
 class CMyApp : public CWinApp {
-public:
+  public:
     CMyApp() = default;
 
     bool OnCmdMsg(UINT id, CommandMode mode, CCmdUI* ui) override;
 
-protected:
+  protected:
     bool InitInstance() override;
     int ExitInstance() override;
 
-private:
+  private:
     void OnAppAbout();
 
     std::unique_ptr<CMutex> instanceLock_;

@@ -41,11 +41,13 @@ std::vector<ScreenRect> MonitorWorkAreas() {
 
 std::optional<StoredPlacement> LoadStoredPlacement(const CWinApp& app) {
     const auto bytes = ReadRecord(app, kWindowKey, kPlacementRecordSize);
-    if (!bytes) return std::nullopt;
+    if (!bytes)
+        return std::nullopt;
     const PlacementRecord record = ParsePlacementRecord(*bytes);
-    const auto onScreen = ReachablePlacement(
-        {record.left, record.top, record.right, record.bottom}, MonitorWorkAreas());
-    if (!onScreen) return std::nullopt;
+    const auto onScreen = ReachablePlacement({record.left, record.top, record.right, record.bottom},
+                                             MonitorWorkAreas());
+    if (!onScreen)
+        return std::nullopt;
     return StoredPlacement{{onScreen->left, onScreen->top, onScreen->right, onScreen->bottom},
                            record.showCmd == kShowMaximized};
 }
@@ -54,14 +56,16 @@ void StorePlacement(CWinApp& app, HWND frame) {
     WINDOWPLACEMENT placement{};
     static_assert(sizeof placement == kPlacementRecordSize);
     placement.length = sizeof placement;
-    if (!::GetWindowPlacement(frame, &placement)) return;
+    if (!::GetWindowPlacement(frame, &placement))
+        return;
     app.WriteProfileBinary(kSection, kWindowKey, reinterpret_cast<const std::uint8_t*>(&placement),
                            sizeof placement);
 }
 
 UniqueHFont LoadStoredListFont(const CWinApp& app) {
     const auto bytes = ReadRecord(app, kFontKey, kFontRecordSize);
-    if (!bytes) return UniqueHFont();
+    if (!bytes)
+        return UniqueHFont();
     const FontRecordBytes record = ParseFontRecord(*bytes);
     LOGFONTA font{};
     static_assert(sizeof font == kFontRecordSize);
@@ -70,9 +74,11 @@ UniqueHFont LoadStoredListFont(const CWinApp& app) {
 }
 
 void StoreListFont(CWinApp& app, HFONT font) {
-    if (!font) return;
+    if (!font)
+        return;
     LOGFONTA description{};
-    if (::GetObjectA(font, sizeof description, &description) != sizeof description) return;
+    if (::GetObjectA(font, sizeof description, &description) != sizeof description)
+        return;
     app.WriteProfileBinary(kSection, kFontKey, reinterpret_cast<const std::uint8_t*>(&description),
                            sizeof description);
 }

@@ -14,8 +14,8 @@ namespace tessik {
 class CWinApp;
 
 struct StoredPlacement {
-    RECT normal;          // where the frame is created
-    bool showMaximized;   // the first showing is maximised
+    RECT normal;         // where the frame is created
+    bool showMaximized;  // the first showing is maximised
 };
 
 // The stored placement, moved onto a monitor when it lies wholly off screen;

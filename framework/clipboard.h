@@ -8,17 +8,18 @@
 namespace tessik {
 
 class ClipboardOpenGuard {
-public:
+  public:
     explicit ClipboardOpenGuard(HWND owner) : open_(::OpenClipboard(owner) != FALSE) {}
     ~ClipboardOpenGuard() {
-        if (open_) ::CloseClipboard();
+        if (open_)
+            ::CloseClipboard();
     }
     ClipboardOpenGuard(const ClipboardOpenGuard&) = delete;
     ClipboardOpenGuard& operator=(const ClipboardOpenGuard&) = delete;
 
     bool IsOpen() const { return open_; }
 
-private:
+  private:
     bool open_;
 };
 

@@ -13,7 +13,7 @@ namespace tessik {
 
 // The target of an update handler: a menu item, or the test state of the gate.
 class CCmdUI {
-public:
+  public:
     explicit CCmdUI(UINT id) : id_(id) {}
     virtual ~CCmdUI() = default;
 
@@ -30,7 +30,7 @@ public:
     bool enabled() const { return enabled_; }
     bool checked() const { return checked_; }
 
-private:
+  private:
     UINT id_;
     bool enabled_ = true;
     bool checked_ = false;
@@ -44,7 +44,7 @@ enum class CommandMode {
 };
 
 class CCmdTarget {
-public:
+  public:
     virtual ~CCmdTarget() = default;
 
     // Offers a command to this object. True when the object has what the mode
@@ -68,14 +68,17 @@ template <typename T>
 bool DispatchFromTable(T* self, std::span<const CommandEntry<T>> table, UINT id, CommandMode mode,
                        CCmdUI* ui) {
     for (const CommandEntry<T>& entry : table) {
-        if (id < entry.first || id > entry.last) continue;
+        if (id < entry.first || id > entry.last)
+            continue;
         switch (mode) {
             case CommandMode::Update:
-                if (!entry.update) continue;
+                if (!entry.update)
+                    continue;
                 (self->*entry.update)(ui);
                 return true;
             case CommandMode::Probe:
-                if (entry.handler || entry.rangeHandler) return true;
+                if (entry.handler || entry.rangeHandler)
+                    return true;
                 continue;
             case CommandMode::Execute:
                 if (entry.handler) {

@@ -9,7 +9,7 @@ namespace tessik {
 
 template <typename T>
 class ComPtr {
-public:
+  public:
     ComPtr() = default;
     // Takes over a reference the caller already holds.
     static ComPtr Adopt(T* raw) {
@@ -19,11 +19,13 @@ public:
     }
     // Adds a reference of its own.
     static ComPtr Share(T* raw) {
-        if (raw) raw->AddRef();
+        if (raw)
+            raw->AddRef();
         return Adopt(raw);
     }
     ComPtr(const ComPtr& other) : ptr_(other.ptr_) {
-        if (ptr_) ptr_->AddRef();
+        if (ptr_)
+            ptr_->AddRef();
     }
     ComPtr(ComPtr&& other) noexcept : ptr_(std::exchange(other.ptr_, nullptr)) {}
     ComPtr& operator=(ComPtr other) noexcept {
@@ -33,7 +35,8 @@ public:
     ~ComPtr() { reset(); }
 
     void reset() {
-        if (T* old = std::exchange(ptr_, nullptr)) old->Release();
+        if (T* old = std::exchange(ptr_, nullptr))
+            old->Release();
     }
     T* get() const { return ptr_; }
     T* operator->() const { return ptr_; }
@@ -44,7 +47,7 @@ public:
         return &ptr_;
     }
 
-private:
+  private:
     T* ptr_ = nullptr;
 };
 

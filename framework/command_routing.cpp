@@ -17,7 +17,8 @@ bool RouteCommand(CFrameWnd& frame, UINT id, CommandMode mode, CCmdUI* ui) {
     const std::array<CCmdTarget*, 5> path = {view, document, docTemplate, &frame,
                                              CWinApp::Current()};
     for (CCmdTarget* target : path) {
-        if (target && target->OnCmdMsg(id, mode, ui)) return true;
+        if (target && target->OnCmdMsg(id, mode, ui))
+            return true;
     }
     return false;
 }

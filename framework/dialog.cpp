@@ -25,7 +25,8 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPA
         return self->OnInitDialog();
     }
     auto* self = reinterpret_cast<CDialog*>(::GetWindowLongPtrA(hwnd, DWLP_USER));
-    if (!self) return FALSE;
+    if (!self)
+        return FALSE;
     switch (message) {
         case WM_COMMAND:
             if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) {
@@ -43,7 +44,8 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPA
 
 void CenterDialogOverOwner(HWND dialog) {
     const LONG style = ::GetWindowLongA(dialog, GWL_STYLE);
-    if (style & (DS_CENTER | DS_CENTERMOUSE | DS_ABSALIGN)) return;
+    if (style & (DS_CENTER | DS_CENTERMOUSE | DS_ABSALIGN))
+        return;
     HWND owner = ::GetWindow(dialog, GW_OWNER);
 
     MONITORINFO monitor{};
@@ -52,7 +54,8 @@ void CenterDialogOverOwner(HWND dialog) {
                       &monitor);
     const RECT work = monitor.rcWork;
     RECT around = work;
-    if (owner && ::IsWindowVisible(owner) && !::IsIconic(owner)) ::GetWindowRect(owner, &around);
+    if (owner && ::IsWindowVisible(owner) && !::IsIconic(owner))
+        ::GetWindowRect(owner, &around);
 
     RECT box{};
     ::GetWindowRect(dialog, &box);
@@ -66,7 +69,8 @@ void CenterDialogOverOwner(HWND dialog) {
 }
 
 CFontDialog::CFontDialog(const LOGFONTA* initial, DWORD flags) {
-    if (initial) font_ = *initial;
+    if (initial)
+        font_ = *initial;
     choose_.lStructSize = sizeof choose_;
     choose_.lpLogFont = &font_;
     choose_.Flags = flags | CF_ENABLEHOOK | (initial ? CF_INITTOLOGFONTSTRUCT : 0);

@@ -9,19 +9,19 @@
 namespace tessik {
 
 class CDialog {
-public:
+  public:
     explicit CDialog(UINT templateId) : templateId_(templateId) {}
     virtual ~CDialog() = default;
 
     // IDOK or IDCANCEL; -1 when the dialog could not be made.
     INT_PTR DoModal();
 
-protected:
+  protected:
     virtual BOOL OnInitDialog();
 
     HWND hwnd_ = nullptr;
 
-private:
+  private:
     static INT_PTR CALLBACK DialogProc(HWND, UINT, WPARAM, LPARAM);
 
     UINT templateId_;
@@ -32,7 +32,7 @@ private:
 void CenterDialogOverOwner(HWND dialog);
 
 class CFontDialog {
-public:
+  public:
     CFontDialog(const LOGFONTA* initial, DWORD flags);
 
     // IDOK or IDCANCEL (also when the dialog fails).
@@ -41,7 +41,7 @@ public:
     // The flags the platform's dialog was given.
     DWORD flags() const { return choose_.Flags; }
 
-private:
+  private:
     static UINT_PTR CALLBACK HookProc(HWND, UINT, WPARAM, LPARAM);
 
     LOGFONTA font_{};

@@ -19,7 +19,8 @@ CSingleDocTemplate::~CSingleDocTemplate() = default;
 
 CFrameWnd* CSingleDocTemplate::CreateNewFrame(CDocument* document) {
     CFrameWnd* frame = makeFrame_();
-    if (!frame) return nullptr;
+    if (!frame)
+        return nullptr;
     CCreateContext context{document, makeView_};
     if (!frame->LoadFrame(resourceId_, WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE, &context)) {
         return nullptr;  // the frame has deleted itself
@@ -31,7 +32,8 @@ CDocument* CSingleDocTemplate::OpenNewDocument() {
     CWinApp* app = CWinApp::Current();
     if (document_) {
         // One document at a time: a new document reuses it and its frame.
-        if (!document_->OnNewDocument()) return nullptr;
+        if (!document_->OnNewDocument())
+            return nullptr;
         document_->SetTitle(app->LoadString(IDS_UNTITLED));
         return document_.get();
     }
@@ -61,7 +63,8 @@ CDocument* CSingleDocTemplate::OpenNewDocument() {
 }
 
 void CSingleDocTemplate::RemoveDocument(CDocument* document) {
-    if (document_.get() == document) document_.reset();
+    if (document_.get() == document)
+        document_.reset();
 }
 
 }  // namespace tessik

@@ -14,7 +14,7 @@ class CFrameWnd;
 class CView;
 
 class CSingleDocTemplate : public CCmdTarget {
-public:
+  public:
     using DocumentFactory = std::function<std::unique_ptr<CDocument>()>;
     // Frames own themselves once their window exists (they go with it).
     using FrameFactory = std::function<CFrameWnd*()>;
@@ -37,7 +37,7 @@ public:
 
     bool OnCmdMsg(UINT, CommandMode, CCmdUI*) override { return false; }
 
-private:
+  private:
     CFrameWnd* CreateNewFrame(CDocument* document);
 
     UINT resourceId_;

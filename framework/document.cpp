@@ -15,11 +15,15 @@ bool CDocument::OnNewDocument() {
 
 void CDocument::OnCloseDocument() {
     if (view_) {
-        if (CFrameWnd* frame = view_->GetParentFrame()) frame->DestroyWindow();
+        if (CFrameWnd* frame = view_->GetParentFrame())
+            frame->DestroyWindow();
     }
-    if (template_) template_->RemoveDocument(this);  // deletes this document
+    if (template_)
+        template_->RemoveDocument(this);  // deletes this document
 }
 
-bool CDocument::OnCmdMsg(UINT, CommandMode, CCmdUI*) { return false; }
+bool CDocument::OnCmdMsg(UINT, CommandMode, CCmdUI*) {
+    return false;
+}
 
 }  // namespace tessik

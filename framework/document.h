@@ -12,7 +12,7 @@ class CView;
 class CSingleDocTemplate;
 
 class CDocument : public CCmdTarget {
-public:
+  public:
     CDocument() = default;
     ~CDocument() override = default;
     CDocument(const CDocument&) = delete;
@@ -37,7 +37,8 @@ public:
 
     void AddView(CView* view) { view_ = view; }
     void RemoveView(CView* view) {
-        if (view_ == view) view_ = nullptr;
+        if (view_ == view)
+            view_ = nullptr;
     }
     CView* GetFirstView() const { return view_; }
 
@@ -46,7 +47,7 @@ public:
 
     bool OnCmdMsg(UINT id, CommandMode mode, CCmdUI* ui) override;
 
-private:
+  private:
     std::string title_;
     std::string pathName_;
     bool modified_ = false;

@@ -70,40 +70,49 @@ bool CFrameWnd::PreCreateWindow(CREATESTRUCTA& cs) {
     wc.hCursor = ::LoadCursor(nullptr, IDC_ARROW);
     wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
     wc.lpszClassName = kFrameClassName;
-    if (!RegisterOwnClass(wc)) return false;
+    if (!RegisterOwnClass(wc))
+        return false;
     cs.lpszClass = kFrameClassName;
     cs.dwExStyle |= WS_EX_CLIENTEDGE;
     return true;
 }
 
 int CFrameWnd::OnCreate(const CREATESTRUCTA&) {
-    if (Default() == -1) return -1;
+    if (Default() == -1)
+        return -1;
     return CreateView(createContext_) ? 0 : -1;
 }
 
 bool CFrameWnd::CreateView(CCreateContext* context) {
-    if (!context || !context->makeView) return true;
+    if (!context || !context->makeView)
+        return true;
     std::unique_ptr<CView> view = context->makeView();
-    if (!view) return false;
+    if (!view)
+        return false;
     CView* created = view.get();
     view_ = std::move(view);
-    if (!created->Create(this, IDW_PANE_FIRST, context->document)) return false;
+    if (!created->Create(this, IDW_PANE_FIRST, context->document))
+        return false;
     return true;
 }
 
 void CFrameWnd::InitialUpdateFrame(int cmdShow) {
     CWinApp* app = CWinApp::Current();
-    if (!app->GetMainWnd()) app->SetMainWnd(this);
+    if (!app->GetMainWnd())
+        app->SetMainWnd(this);
     if (view_ && view_->GetSafeHwnd()) {
         SetActiveView(view_.get());
         view_->OnInitialUpdate();
     }
     ShowWindow(cmdShow);
     ::UpdateWindow(GetSafeHwnd());
-    if (activeView_) ::SetFocus(activeView_->GetSafeHwnd());
+    if (activeView_)
+        ::SetFocus(activeView_->GetSafeHwnd());
 }
 
-void CFrameWnd::OnDestroy() { Default(); }
+void CFrameWnd::OnDestroy() {
+    Default();
+}
 
 void CFrameWnd::PostNcDestroy() {
     CWinApp* app = CWinApp::Current();
@@ -116,7 +125,8 @@ void CFrameWnd::PostNcDestroy() {
 }
 
 void CFrameWnd::OnSize() {
-    if (!view_ || !view_->GetSafeHwnd()) return;
+    if (!view_ || !view_->GetSafeHwnd())
+        return;
     RECT client{};
     ::GetClientRect(GetSafeHwnd(), &client);
     ::MoveWindow(view_->GetSafeHwnd(), 0, 0, client.right, client.bottom, TRUE);
@@ -124,9 +134,11 @@ void CFrameWnd::OnSize() {
 
 void CFrameWnd::OnClose() {
     CDocument* document = activeView_ ? activeView_->GetDocument() : nullptr;
-    if (document && !document->CanCloseFrame()) return;
+    if (document && !document->CanCloseFrame())
+        return;
     CWinApp* app = CWinApp::Current();
-    if (app->GetMainWnd() == this) app->HideApplication();
+    if (app->GetMainWnd() == this)
+        app->HideApplication();
     if (document) {
         document->OnCloseDocument();  // destroys this frame
     } else {
@@ -135,9 +147,11 @@ void CFrameWnd::OnClose() {
 }
 
 void CFrameWnd::OnEndSession(bool ending) {
-    if (!ending) return;
+    if (!ending)
+        return;
     CWinApp* app = CWinApp::Current();
-    if (app->GetMainWnd() != this) return;
+    if (app->GetMainWnd() != this)
+        return;
     CDocument* document = activeView_ ? activeView_->GetDocument() : nullptr;
     if (document) {
         document->OnCloseDocument();
@@ -151,17 +165,21 @@ LRESULT CFrameWnd::OnCommand(WPARAM wParam, LPARAM lParam) {
     const UINT id = LOWORD(wParam);
     const UINT code = HIWORD(wParam);
     const bool fromMenuOrAccelerator = lParam == 0 && code <= 1;
-    if (fromMenuOrAccelerator && !CommandAllowed(*this, id)) return 0;
+    if (fromMenuOrAccelerator && !CommandAllowed(*this, id))
+        return 0;
     RouteCommand(*this, id, CommandMode::Execute, nullptr);
     return 0;
 }
 
 void CFrameWnd::OnInitMenuPopup(HMENU menu, bool isSystemMenu) {
-    if (isSystemMenu) return;
+    if (isSystemMenu)
+        return;
     UpdateMenuItems(*this, menu);
 }
 
-bool CFrameWnd::OnCmdMsg(UINT, CommandMode, CCmdUI*) { return false; }
+bool CFrameWnd::OnCmdMsg(UINT, CommandMode, CCmdUI*) {
+    return false;
+}
 
 LRESULT CFrameWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {

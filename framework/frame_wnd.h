@@ -25,7 +25,7 @@ struct CCreateContext {
 };
 
 class CFrameWnd : public CWnd, public CCmdTarget {
-public:
+  public:
     CFrameWnd() = default;
     ~CFrameWnd() override;
 
@@ -44,7 +44,7 @@ public:
 
     bool OnCmdMsg(UINT id, CommandMode mode, CCmdUI* ui) override;
 
-protected:
+  protected:
     virtual bool PreCreateWindow(CREATESTRUCTA& cs);
     virtual int OnCreate(const CREATESTRUCTA& cs);
     virtual void OnDestroy();
@@ -52,7 +52,7 @@ protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     void PostNcDestroy() override;
 
-private:
+  private:
     bool CreateView(CCreateContext* context);
     void OnSize();
     void OnClose();

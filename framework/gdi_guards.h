@@ -7,10 +7,11 @@
 namespace tessik {
 
 class WindowDC {
-public:
+  public:
     explicit WindowDC(HWND hwnd) : hwnd_(hwnd), dc_(::GetDC(hwnd)) {}
     ~WindowDC() {
-        if (dc_) ::ReleaseDC(hwnd_, dc_);
+        if (dc_)
+            ::ReleaseDC(hwnd_, dc_);
     }
     WindowDC(const WindowDC&) = delete;
     WindowDC& operator=(const WindowDC&) = delete;
@@ -18,23 +19,24 @@ public:
     HDC get() const { return dc_; }
     explicit operator bool() const { return dc_ != nullptr; }
 
-private:
+  private:
     HWND hwnd_;
     HDC dc_;
 };
 
 class SelectObjectGuard {
-public:
+  public:
     // Selecting a null object selects nothing and restores nothing.
     SelectObjectGuard(HDC dc, HGDIOBJ object)
         : dc_(dc), previous_(object ? ::SelectObject(dc, object) : nullptr) {}
     ~SelectObjectGuard() {
-        if (previous_) ::SelectObject(dc_, previous_);
+        if (previous_)
+            ::SelectObject(dc_, previous_);
     }
     SelectObjectGuard(const SelectObjectGuard&) = delete;
     SelectObjectGuard& operator=(const SelectObjectGuard&) = delete;
 
-private:
+  private:
     HDC dc_;
     HGDIOBJ previous_;
 };

@@ -48,10 +48,11 @@ using UniqueHook = UniqueResource<HookTraits>;
 
 // Locks a global memory block for the guard's lifetime.
 class GlobalLockGuard {
-public:
+  public:
     explicit GlobalLockGuard(HGLOBAL block) : block_(block), data_(::GlobalLock(block)) {}
     ~GlobalLockGuard() {
-        if (data_) ::GlobalUnlock(block_);
+        if (data_)
+            ::GlobalUnlock(block_);
     }
     GlobalLockGuard(const GlobalLockGuard&) = delete;
     GlobalLockGuard& operator=(const GlobalLockGuard&) = delete;
@@ -59,7 +60,7 @@ public:
     void* data() const { return data_; }
     explicit operator bool() const { return data_ != nullptr; }
 
-private:
+  private:
     HGLOBAL block_;
     void* data_;
 };

@@ -29,8 +29,10 @@ void UpdateMenuItems(CFrameWnd& frame, HMENU menu) {
         MENUITEMINFOA info{};
         info.cbSize = sizeof info;
         info.fMask = MIIM_FTYPE | MIIM_ID | MIIM_SUBMENU;
-        if (!::GetMenuItemInfoA(menu, index, TRUE, &info)) continue;
-        if ((info.fType & MFT_SEPARATOR) || info.hSubMenu) continue;
+        if (!::GetMenuItemInfoA(menu, index, TRUE, &info))
+            continue;
+        if ((info.fType & MFT_SEPARATOR) || info.hSubMenu)
+            continue;
 
         MenuItemCmdUI ui(menu, index, info.wID);
         RouteCommand(frame, info.wID, CommandMode::Update, &ui);

@@ -11,7 +11,7 @@ class CFrameWnd;
 
 // A menu item as the target of an update handler.
 class MenuItemCmdUI : public CCmdUI {
-public:
+  public:
     MenuItemCmdUI(HMENU menu, UINT index, UINT id) : CCmdUI(id), menu_(menu), index_(index) {}
 
     void Enable(bool on = true) override;
@@ -21,7 +21,7 @@ public:
     HMENU menu() const { return menu_; }
     UINT index() const { return index_; }
 
-private:
+  private:
     HMENU menu_;
     UINT index_;
 };

@@ -10,7 +10,7 @@
 namespace tessik {
 
 class CMutex {
-public:
+  public:
     // Creates the mutex, or opens it when another process made one of that name.
     explicit CMutex(const std::string& name);
     ~CMutex() = default;
@@ -22,7 +22,7 @@ public:
     bool TryLock();
     void Unlock();
 
-private:
+  private:
     UniqueHandle handle_;
 };
 

@@ -12,10 +12,12 @@ constexpr DWORD kAnyMedium = TYMED_HGLOBAL | TYMED_FILE | TYMED_ISTREAM | TYMED_
 UniqueHGlobal CopyGlobalBlock(HGLOBAL source) {
     const SIZE_T size = ::GlobalSize(source);
     UniqueHGlobal copy(::GlobalAlloc(GMEM_MOVEABLE | GMEM_DDESHARE, size));
-    if (!copy) return copy;
+    if (!copy)
+        return copy;
     GlobalLockGuard from(source);
     GlobalLockGuard to(copy.get());
-    if (!from || !to) return UniqueHGlobal();
+    if (!from || !to)
+        return UniqueHGlobal();
     std::memcpy(to.data(), from.data(), size);
     return copy;
 }
@@ -24,29 +26,35 @@ UniqueHGlobal CopyGlobalBlock(HGLOBAL source) {
 
 IDataObject* COleDataObject::EnsureDataObject() {
     if (!data_ && clipboard_) {
-        if (FAILED(::OleGetClipboard(data_.put()))) data_.reset();
+        if (FAILED(::OleGetClipboard(data_.put())))
+            data_.reset();
     }
     return data_.get();
 }
 
 bool COleDataObject::IsDataAvailable(CLIPFORMAT format) {
-    if (clipboard_) return ::IsClipboardFormatAvailable(format) != FALSE;
-    if (!data_) return false;
+    if (clipboard_)
+        return ::IsClipboardFormatAvailable(format) != FALSE;
+    if (!data_)
+        return false;
     FORMATETC etc{format, nullptr, DVASPECT_CONTENT, -1, kAnyMedium};
     return data_->QueryGetData(&etc) == S_OK;
 }
 
 UniqueHGlobal COleDataObject::GetGlobalData(CLIPFORMAT format) {
     IDataObject* data = EnsureDataObject();
-    if (!data) return UniqueHGlobal();
+    if (!data)
+        return UniqueHGlobal();
     FORMATETC etc{format, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL | TYMED_MFPICT};
     STGMEDIUM medium{};
-    if (FAILED(data->GetData(&etc, &medium))) return UniqueHGlobal();
+    if (FAILED(data->GetData(&etc, &medium)))
+        return UniqueHGlobal();
     if (medium.tymed != TYMED_HGLOBAL && medium.tymed != TYMED_MFPICT) {
         ::ReleaseStgMedium(&medium);
         return UniqueHGlobal();
     }
-    if (!medium.pUnkForRelease) return UniqueHGlobal(medium.hGlobal);
+    if (!medium.pUnkForRelease)
+        return UniqueHGlobal(medium.hGlobal);
     UniqueHGlobal copy = CopyGlobalBlock(medium.hGlobal);
     ::ReleaseStgMedium(&medium);
     return copy;

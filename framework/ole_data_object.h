@@ -11,7 +11,7 @@
 namespace tessik {
 
 class COleDataObject {
-public:
+  public:
     // Ties the object to the clipboard; the OLE clipboard is fetched when data
     // is first asked for.
     void AttachClipboard() {
@@ -35,7 +35,7 @@ public:
     // holds it, otherwise a copy. Null when the data cannot be had as a block.
     UniqueHGlobal GetGlobalData(CLIPFORMAT format);
 
-private:
+  private:
     IDataObject* EnsureDataObject();
 
     ComPtr<IDataObject> data_;

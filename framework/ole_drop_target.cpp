@@ -5,10 +5,13 @@
 
 namespace tessik {
 
-COleDropTarget::~COleDropTarget() { Revoke(); }
+COleDropTarget::~COleDropTarget() {
+    Revoke();
+}
 
 bool COleDropTarget::Register(CView* view) {
-    if (FAILED(::CoLockObjectExternal(this, TRUE, FALSE))) return false;
+    if (FAILED(::CoLockObjectExternal(this, TRUE, FALSE)))
+        return false;
     if (FAILED(::RegisterDragDrop(view->GetSafeHwnd(), this))) {
         ::CoLockObjectExternal(this, FALSE, TRUE);
         return false;
@@ -19,7 +22,8 @@ bool COleDropTarget::Register(CView* view) {
 }
 
 void COleDropTarget::Revoke() {
-    if (!hwnd_) return;
+    if (!hwnd_)
+        return;
     ::RevokeDragDrop(hwnd_);
     ::CoLockObjectExternal(this, FALSE, TRUE);
     hwnd_ = nullptr;
@@ -27,7 +31,8 @@ void COleDropTarget::Revoke() {
 }
 
 HRESULT COleDropTarget::QueryInterface(REFIID iid, void** object) {
-    if (!object) return E_POINTER;
+    if (!object)
+        return E_POINTER;
     if (iid == IID_IUnknown || iid == IID_IDropTarget) {
         *object = static_cast<IDropTarget*>(this);
         AddRef();
@@ -44,7 +49,8 @@ POINT COleDropTarget::ToClient(POINTL screen) const {
 }
 
 HRESULT COleDropTarget::DragEnter(IDataObject* data, DWORD keyState, POINTL point, DWORD* effect) {
-    if (!effect) return E_INVALIDARG;
+    if (!effect)
+        return E_INVALIDARG;
     if (!view_) {
         *effect = DROPEFFECT_NONE;
         return S_OK;
@@ -55,7 +61,8 @@ HRESULT COleDropTarget::DragEnter(IDataObject* data, DWORD keyState, POINTL poin
 }
 
 HRESULT COleDropTarget::DragOver(DWORD keyState, POINTL point, DWORD* effect) {
-    if (!effect) return E_INVALIDARG;
+    if (!effect)
+        return E_INVALIDARG;
     if (!view_) {
         *effect = DROPEFFECT_NONE;
         return S_OK;
@@ -65,13 +72,15 @@ HRESULT COleDropTarget::DragOver(DWORD keyState, POINTL point, DWORD* effect) {
 }
 
 HRESULT COleDropTarget::DragLeave() {
-    if (view_) view_->OnDragLeave();
+    if (view_)
+        view_->OnDragLeave();
     dragData_.Release();
     return S_OK;
 }
 
 HRESULT COleDropTarget::Drop(IDataObject* data, DWORD keyState, POINTL point, DWORD* effect) {
-    if (!effect) return E_INVALIDARG;
+    if (!effect)
+        return E_INVALIDARG;
     if (!view_) {
         *effect = DROPEFFECT_NONE;
         return S_OK;
@@ -82,7 +91,8 @@ HRESULT COleDropTarget::Drop(IDataObject* data, DWORD keyState, POINTL point, DW
     if (result != DROPEFFECT_NONE && !view_->OnDrop(&dragData_, result, client)) {
         result = DROPEFFECT_NONE;
     }
-    if (result == DROPEFFECT_NONE) view_->OnDragLeave();
+    if (result == DROPEFFECT_NONE)
+        view_->OnDragLeave();
     dragData_.Release();
     *effect = result;
     return S_OK;

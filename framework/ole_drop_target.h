@@ -13,7 +13,7 @@ namespace tessik {
 class CView;
 
 class COleDropTarget : public IDropTarget {
-public:
+  public:
     COleDropTarget() = default;
     ~COleDropTarget();
     COleDropTarget(const COleDropTarget&) = delete;
@@ -37,7 +37,7 @@ public:
     HRESULT STDMETHODCALLTYPE Drop(IDataObject* data, DWORD keyState, POINTL point,
                                    DWORD* effect) override;
 
-private:
+  private:
     POINT ToClient(POINTL screen) const;
 
     CView* view_ = nullptr;

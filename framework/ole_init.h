@@ -7,17 +7,18 @@
 namespace tessik {
 
 class OleInitGuard {
-public:
+  public:
     OleInitGuard() : ok_(SUCCEEDED(::OleInitialize(nullptr))) {}
     ~OleInitGuard() {
-        if (ok_) ::OleUninitialize();
+        if (ok_)
+            ::OleUninitialize();
     }
     OleInitGuard(const OleInitGuard&) = delete;
     OleInitGuard& operator=(const OleInitGuard&) = delete;
 
     bool ok() const { return ok_; }
 
-private:
+  private:
     bool ok_;
 };
 

@@ -13,8 +13,8 @@ inline constexpr UINT kPeerReplyTimeoutMs = 3000;
 // The peer's answer, or nothing when it did not answer in time or is hung.
 inline std::optional<LRESULT> SendToPeer(HWND peer, UINT message, WPARAM wParam, LPARAM lParam) {
     DWORD_PTR result = 0;
-    if (!::SendMessageTimeoutA(peer, message, wParam, lParam, SMTO_ABORTIFHUNG,
-                               kPeerReplyTimeoutMs, &result)) {
+    if (!::SendMessageTimeoutA(peer, message, wParam, lParam, SMTO_ABORTIFHUNG, kPeerReplyTimeoutMs,
+                               &result)) {
         return std::nullopt;
     }
     return static_cast<LRESULT>(result);

@@ -35,7 +35,8 @@ bool ProfileFile::WriteInt(const char* section, const char* key, int value) cons
 std::optional<std::vector<std::uint8_t>> ProfileFile::GetBinary(const char* section,
                                                                 const char* key) const {
     const std::string text = GetString(section, key, "");
-    if (text.empty()) return std::nullopt;
+    if (text.empty())
+        return std::nullopt;
     return DecodeProfileBinary(text);
 }
 

@@ -9,7 +9,7 @@
 namespace tessik {
 
 class ProfileFile {
-public:
+  public:
     void SetPath(std::string path) { path_ = std::move(path); }
     const std::string& path() const { return path_; }
 
@@ -24,7 +24,7 @@ public:
     bool WriteBinary(const char* section, const char* key, const std::uint8_t* data,
                      size_t size) const;
 
-private:
+  private:
     std::string path_;
 };
 

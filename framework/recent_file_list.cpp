@@ -7,7 +7,9 @@ namespace {
 
 constexpr char kSection[] = "Recent File List";
 
-std::string KeyFor(size_t index) { return "File" + std::to_string(index + 1); }
+std::string KeyFor(size_t index) {
+    return "File" + std::to_string(index + 1);
+}
 
 }  // namespace
 

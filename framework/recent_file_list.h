@@ -10,7 +10,7 @@ namespace tessik {
 class ProfileFile;
 
 class RecentFileList {
-public:
+  public:
     explicit RecentFileList(size_t size) : entries_(size) {}
 
     void ReadList(const ProfileFile& profile);
@@ -20,7 +20,7 @@ public:
     size_t size() const { return entries_.size(); }
     const std::string& operator[](size_t index) const { return entries_[index]; }
 
-private:
+  private:
     std::vector<std::string> entries_;
 };
 

@@ -27,9 +27,11 @@ bool CView::Create(CFrameWnd* frame, UINT id, CDocument* document) {
     cs.cx = client.right - client.left;
     cs.cy = client.bottom - client.top;
     cs.style = kDefaultViewStyle;
-    if (!PreCreateWindow(cs)) return false;
+    if (!PreCreateWindow(cs))
+        return false;
     HWND hwnd = CreateViewWindow(cs);
-    if (!hwnd) return false;
+    if (!hwnd)
+        return false;
     if (OnCreate(cs) == -1) {
         ::DestroyWindow(hwnd);
         return false;
@@ -45,7 +47,8 @@ bool CView::PreCreateWindow(CREATESTRUCTA& cs) {
         wc.hCursor = ::LoadCursor(nullptr, IDC_ARROW);
         wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
         wc.lpszClassName = kViewClassName;
-        if (!RegisterOwnClass(wc)) return false;
+        if (!RegisterOwnClass(wc))
+            return false;
         cs.lpszClass = kViewClassName;
     }
     // A bordered view gets the sunken client edge instead of a flat border.
@@ -56,20 +59,25 @@ bool CView::PreCreateWindow(CREATESTRUCTA& cs) {
     return true;
 }
 
-HWND CView::CreateViewWindow(const CREATESTRUCTA& cs) { return CreateOwnWindow(cs); }
+HWND CView::CreateViewWindow(const CREATESTRUCTA& cs) {
+    return CreateOwnWindow(cs);
+}
 
 int CView::OnCreate(const CREATESTRUCTA&) {
-    if (document_) document_->AddView(this);
+    if (document_)
+        document_->AddView(this);
     return 0;
 }
 
 void CView::OnDestroy() {
-    if (frame_ && frame_->GetActiveView() == this) frame_->SetActiveView(nullptr);
+    if (frame_ && frame_->GetActiveView() == this)
+        frame_->SetActiveView(nullptr);
     Default();
 }
 
 void CView::PostNcDestroy() {
-    if (document_) document_->RemoveView(this);
+    if (document_)
+        document_->RemoveView(this);
 }
 
 LRESULT CView::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -82,13 +90,20 @@ LRESULT CView::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     }
 }
 
-DROPEFFECT CView::OnDragEnter(COleDataObject*, DWORD, POINT) { return DROPEFFECT_NONE; }
-DROPEFFECT CView::OnDragOver(COleDataObject*, DWORD, POINT) { return DROPEFFECT_NONE; }
-BOOL CView::OnDrop(COleDataObject*, DROPEFFECT, POINT) { return FALSE; }
+DROPEFFECT CView::OnDragEnter(COleDataObject*, DWORD, POINT) {
+    return DROPEFFECT_NONE;
+}
+DROPEFFECT CView::OnDragOver(COleDataObject*, DWORD, POINT) {
+    return DROPEFFECT_NONE;
+}
+BOOL CView::OnDrop(COleDataObject*, DROPEFFECT, POINT) {
+    return FALSE;
+}
 
 bool CCtrlView::PreCreateWindow(CREATESTRUCTA& cs) {
     cs.lpszClass = className_.c_str();
-    if (cs.style == kDefaultViewStyle) cs.style = defaultStyle_;
+    if (cs.style == kDefaultViewStyle)
+        cs.style = defaultStyle_;
     return CView::PreCreateWindow(cs);
 }
 
@@ -97,7 +112,8 @@ HWND CCtrlView::CreateViewWindow(const CREATESTRUCTA& cs) {
     // creation has run when the view's creation handler starts.
     HWND hwnd = ::CreateWindowExA(cs.dwExStyle, cs.lpszClass, cs.lpszName, cs.style, cs.x, cs.y,
                                   cs.cx, cs.cy, cs.hwndParent, cs.hMenu, cs.hInstance, nullptr);
-    if (hwnd) SubclassWindow(hwnd);
+    if (hwnd)
+        SubclassWindow(hwnd);
     return hwnd;
 }
 

@@ -21,7 +21,7 @@ class CFrameWnd;
 class COleDataObject;
 
 class CView : public CWnd, public CCmdTarget {
-public:
+  public:
     CDocument* GetDocument() const { return document_; }
     CFrameWnd* GetParentFrame() const { return frame_; }
 
@@ -38,7 +38,7 @@ public:
 
     bool OnCmdMsg(UINT, CommandMode, CCmdUI*) override { return false; }
 
-protected:
+  protected:
     virtual bool PreCreateWindow(CREATESTRUCTA& cs);
     virtual HWND CreateViewWindow(const CREATESTRUCTA& cs);
     // The creation handler; -1 fails the creation.
@@ -48,22 +48,22 @@ protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     void PostNcDestroy() override;
 
-private:
+  private:
     CDocument* document_ = nullptr;
     CFrameWnd* frame_ = nullptr;
 };
 
 class CCtrlView : public CView {
-public:
+  public:
     CCtrlView(std::string className, DWORD defaultStyle)
         : className_(std::move(className)), defaultStyle_(defaultStyle) {}
 
-protected:
+  protected:
     void SetDefaultStyle(DWORD style) { defaultStyle_ = style; }
     bool PreCreateWindow(CREATESTRUCTA& cs) override;
     HWND CreateViewWindow(const CREATESTRUCTA& cs) override;
 
-private:
+  private:
     std::string className_;
     DWORD defaultStyle_;
 };

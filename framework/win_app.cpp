@@ -17,10 +17,13 @@ constexpr char kPreviewPagesKey[] = "PreviewPages";
 
 CWinApp* CWinApp::current_ = nullptr;
 
-CWinApp::CWinApp() { current_ = this; }
+CWinApp::CWinApp() {
+    current_ = this;
+}
 
 CWinApp::~CWinApp() {
-    if (current_ == this) current_ = nullptr;
+    if (current_ == this)
+        current_ = nullptr;
 }
 
 int CWinApp::RunApplication(HINSTANCE instance, int cmdShow) {
@@ -31,11 +34,13 @@ int CWinApp::RunApplication(HINSTANCE instance, int cmdShow) {
     modulePath_ = path;
     exeName_ = ExecutableName(modulePath_, [](unsigned char b) { return ::IsDBCSLeadByte(b); });
     appTitle_ = LoadString(IDS_APP_TITLE);
-    if (appTitle_.empty()) appTitle_ = exeName_;
+    if (appTitle_.empty())
+        appTitle_ = exeName_;
 
     int exitCode = 0;
     if (!InitInstance()) {
-        if (mainWnd_) mainWnd_->DestroyWindow();
+        if (mainWnd_)
+            mainWnd_->DestroyWindow();
         exitCode = exited_ ? exitCode_ : ExitInstance();
     } else {
         exitCode = Run();
@@ -48,7 +53,8 @@ int CWinApp::RunApplication(HINSTANCE instance, int cmdShow) {
 int CWinApp::Run() {
     MSG msg{};
     while (::GetMessageA(&msg, nullptr, 0, 0) > 0) {
-        if (PreTranslateMessage(msg)) continue;
+        if (PreTranslateMessage(msg))
+            continue;
         ::TranslateMessage(&msg);
         ::DispatchMessageA(&msg);
     }
@@ -56,26 +62,33 @@ int CWinApp::Run() {
 }
 
 bool CWinApp::PreTranslateMessage(MSG& msg) {
-    if (!mainWnd_) return false;
+    if (!mainWnd_)
+        return false;
     HWND main = mainWnd_->GetSafeHwnd();
     HACCEL accelerators = mainWnd_->GetAccelerators();
-    if (!accelerators || !main) return false;
-    if (msg.hwnd != main && !::IsChild(main, msg.hwnd)) return false;
+    if (!accelerators || !main)
+        return false;
+    if (msg.hwnd != main && !::IsChild(main, msg.hwnd))
+        return false;
     return ::TranslateAcceleratorA(main, accelerators, &msg) != 0;
 }
 
 int CWinApp::ExitInstance() {
-    if (!settingsSaveSkipped_) SaveStdProfileSettings();
+    if (!settingsSaveSkipped_)
+        SaveStdProfileSettings();
     return 0;
 }
 
 void CWinApp::EndForSessionEnd() {
-    if (exited_) return;
+    if (exited_)
+        return;
     exitCode_ = ExitInstance();
     exited_ = true;
 }
 
-HWND CWinApp::GetMainHwnd() const { return mainWnd_ ? mainWnd_->GetSafeHwnd() : nullptr; }
+HWND CWinApp::GetMainHwnd() const {
+    return mainWnd_ ? mainWnd_->GetSafeHwnd() : nullptr;
+}
 
 int CWinApp::TakeStartupShowCommand() {
     const int cmdShow = cmdShow_;
@@ -90,7 +103,8 @@ std::string CWinApp::LoadString(UINT id) const {
     for (;;) {
         const int length =
             ::LoadStringA(instance_, id, buffer.data(), static_cast<int>(buffer.size()));
-        if (length <= 0) return {};
+        if (length <= 0)
+            return {};
         if (static_cast<size_t>(length) < buffer.size() - 2) {
             buffer.resize(static_cast<size_t>(length));
             return buffer;
@@ -107,7 +121,8 @@ int CWinApp::DoMessageBox(const std::string& text, UINT type) {
         type |= MB_ICONEXCLAMATION;
     }
     HWND owner = GetMainHwnd();
-    if (owner && !::IsWindowEnabled(owner)) owner = ::GetLastActivePopup(owner);
+    if (owner && !::IsWindowEnabled(owner))
+        owner = ::GetLastActivePopup(owner);
     return ::MessageBoxA(owner, text.c_str(), appTitle_.c_str(), type);
 }
 
@@ -144,7 +159,8 @@ bool CWinApp::WriteProfileBinary(const char* section, const char* key, const std
 
 bool CWinApp::InitializeOle() {
     ole_.emplace();
-    if (ole_->ok()) return true;
+    if (ole_->ok())
+        return true;
     ole_.reset();
     return false;
 }
@@ -158,8 +174,10 @@ void CWinApp::LoadStdProfileSettings(UINT recentFileCount) {
 }
 
 void CWinApp::SaveStdProfileSettings() {
-    if (recentFiles_) recentFiles_->WriteList(profile_);
-    if (previewPages_ != 0) WriteProfileInt(kSettingsSection, kPreviewPagesKey, previewPages_);
+    if (recentFiles_)
+        recentFiles_->WriteList(profile_);
+    if (previewPages_ != 0)
+        WriteProfileInt(kSettingsSection, kPreviewPagesKey, previewPages_);
 }
 
 void CWinApp::AddDocTemplate(std::unique_ptr<CSingleDocTemplate> docTemplate) {
@@ -168,7 +186,8 @@ void CWinApp::AddDocTemplate(std::unique_ptr<CSingleDocTemplate> docTemplate) {
 
 CommandLineInfo CWinApp::ParseCommandLine() const {
     std::vector<std::string> args;
-    for (int i = 1; i < __argc; ++i) args.emplace_back(__argv[i]);
+    for (int i = 1; i < __argc; ++i)
+        args.emplace_back(__argv[i]);
     return tessik::ParseCommandLine(args);
 }
 
@@ -197,16 +216,19 @@ bool CWinApp::ProcessShellCommand(const CommandLineInfo& info) {
 }
 
 void CWinApp::OnFileNew() {
-    if (docTemplate_) docTemplate_->OpenNewDocument();
+    if (docTemplate_)
+        docTemplate_->OpenNewDocument();
 }
 
 void CWinApp::OnAppExit() {
-    if (HWND main = GetMainHwnd()) ::SendMessageA(main, WM_CLOSE, 0, 0);
+    if (HWND main = GetMainHwnd())
+        ::SendMessageA(main, WM_CLOSE, 0, 0);
 }
 
 void CWinApp::HideApplication() {
     HWND main = GetMainHwnd();
-    if (!main) return;
+    if (!main)
+        return;
     ::ShowOwnedPopups(main, FALSE);
     ::ShowWindow(main, SW_HIDE);
     ::SetWindowPos(main, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);

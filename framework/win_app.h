@@ -23,7 +23,7 @@ class CFrameWnd;
 class CSingleDocTemplate;
 
 class CWinApp : public CCmdTarget {
-public:
+  public:
     CWinApp();
     ~CWinApp() override;
     CWinApp(const CWinApp&) = delete;
@@ -77,7 +77,7 @@ public:
 
     bool OnCmdMsg(UINT id, CommandMode mode, CCmdUI* ui) override;
 
-protected:
+  protected:
     virtual bool InitInstance() { return true; }
     // The exit step; the process's exit code.
     virtual int ExitInstance();
@@ -93,7 +93,7 @@ protected:
     void OnFileNew();
     void OnAppExit();
 
-private:
+  private:
     int Run();
     bool PreTranslateMessage(MSG& msg);
 

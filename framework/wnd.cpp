@@ -19,14 +19,17 @@ CWnd* CWnd::FromHandlePermanent(HWND hwnd) {
     return hwnd ? static_cast<CWnd*>(::GetPropA(hwnd, kObjectProperty)) : nullptr;
 }
 
-BOOL CWnd::DestroyWindow() { return hwnd_ ? ::DestroyWindow(hwnd_) : FALSE; }
+BOOL CWnd::DestroyWindow() {
+    return hwnd_ ? ::DestroyWindow(hwnd_) : FALSE;
+}
 
 bool CWnd::RegisterOwnClass(WNDCLASSEXA wc) {
     wc.cbSize = sizeof wc;
     wc.lpfnWndProc = SharedWindowProc;
     WNDCLASSEXA existing{};
     existing.cbSize = sizeof existing;
-    if (::GetClassInfoExA(wc.hInstance, wc.lpszClassName, &existing)) return true;
+    if (::GetClassInfoExA(wc.hInstance, wc.lpszClassName, &existing))
+        return true;
     return ::RegisterClassExA(&wc) != 0;
 }
 
@@ -47,7 +50,8 @@ void CWnd::Attach(HWND hwnd) {
 }
 
 void CWnd::Detach() {
-    if (!hwnd_) return;
+    if (!hwnd_)
+        return;
     ::RemovePropA(hwnd_, kObjectProperty);
     if (previousProc_ != ::DefWindowProcA) {
         ::SetWindowLongPtrA(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previousProc_));
@@ -60,7 +64,9 @@ LRESULT CWnd::Default() {
                              current_.lParam);
 }
 
-LRESULT CWnd::WindowProc(UINT, WPARAM, LPARAM) { return Default(); }
+LRESULT CWnd::WindowProc(UINT, WPARAM, LPARAM) {
+    return Default();
+}
 
 LRESULT CWnd::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
     const Message outer = current_;
@@ -78,8 +84,10 @@ LRESULT CALLBACK CWnd::SharedWindowProc(HWND hwnd, UINT message, WPARAM wParam, 
         }
     }
     CWnd* self = FromHandlePermanent(hwnd);
-    if (!self) return ::DefWindowProcA(hwnd, message, wParam, lParam);
-    if (message != WM_NCDESTROY) return self->Dispatch(message, wParam, lParam);
+    if (!self)
+        return ::DefWindowProcA(hwnd, message, wParam, lParam);
+    if (message != WM_NCDESTROY)
+        return self->Dispatch(message, wParam, lParam);
 
     LRESULT result = self->Dispatch(message, wParam, lParam);
     self->Detach();

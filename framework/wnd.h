@@ -11,7 +11,7 @@
 namespace tessik {
 
 class CWnd {
-public:
+  public:
     CWnd() = default;
     virtual ~CWnd();
     CWnd(const CWnd&) = delete;
@@ -31,7 +31,7 @@ public:
     // Registers a window class of ours whose procedure is the shared one.
     static bool RegisterOwnClass(WNDCLASSEXA wc);
 
-protected:
+  protected:
     // Every message of the window passes here; the default hands it on.
     virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
 
@@ -45,7 +45,7 @@ protected:
     // over its procedure.
     void SubclassWindow(HWND hwnd);
 
-private:
+  private:
     static LRESULT CALLBACK SharedWindowProc(HWND, UINT, WPARAM, LPARAM);
     LRESULT Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
     void Attach(HWND hwnd);
