@@ -1,0 +1,40 @@
+#include "tests/win/test_app.h"
+
+#include <windows.h>
+
+namespace tessik::test {
+namespace {
+
+// Start-up and the message loop are the tests' own; the object only has to
+// exist and answer for the application.
+class TestApplication : public CWinApp {};
+
+TestApplication theTestApp;
+
+std::string FreshTemporaryFileName() {
+    char folder[MAX_PATH] = {};
+    char path[MAX_PATH] = {};
+    if (!::GetTempPathA(MAX_PATH, folder) || !::GetTempFileNameA(folder, "tsk", 0, path))
+        return {};
+    return path;
+}
+
+}  // namespace
+
+CWinApp& TestApp() {
+    return theTestApp;
+}
+
+ScopedSettingsFile::ScopedSettingsFile()
+    : path_(FreshTemporaryFileName()), previous_(TestApp().GetProfileName()) {
+    // GetTempFileName made the file; the settings start out missing.
+    ::DeleteFileA(path_.c_str());
+    TestApp().SetProfileName(path_);
+}
+
+ScopedSettingsFile::~ScopedSettingsFile() {
+    TestApp().SetProfileName(previous_);
+    ::DeleteFileA(path_.c_str());
+}
+
+}  // namespace tessik::test
