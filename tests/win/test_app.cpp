@@ -7,7 +7,19 @@ namespace {
 
 // Start-up and the message loop are the tests' own; the object only has to
 // exist and answer for the application.
-class TestApplication : public CWinApp {};
+class TestApplication : public CWinApp {
+  public:
+    void SetExtraCommands(CCmdTarget* commands) { extraCommands_ = commands; }
+
+    bool OnCmdMsg(UINT id, CommandMode mode, CCmdUI* ui) override {
+        if (extraCommands_ && extraCommands_->OnCmdMsg(id, mode, ui))
+            return true;
+        return CWinApp::OnCmdMsg(id, mode, ui);
+    }
+
+  private:
+    CCmdTarget* extraCommands_ = nullptr;
+};
 
 TestApplication theTestApp;
 
@@ -35,6 +47,14 @@ ScopedSettingsFile::ScopedSettingsFile()
 ScopedSettingsFile::~ScopedSettingsFile() {
     TestApp().SetProfileName(previous_);
     ::DeleteFileA(path_.c_str());
+}
+
+ScopedAppCommands::ScopedAppCommands(CCmdTarget& commands) {
+    theTestApp.SetExtraCommands(&commands);
+}
+
+ScopedAppCommands::~ScopedAppCommands() {
+    theTestApp.SetExtraCommands(nullptr);
 }
 
 }  // namespace tessik::test

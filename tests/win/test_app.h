@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "framework/cmd_target.h"
 #include "framework/win_app.h"
 
 namespace tessik::test {
@@ -26,6 +27,16 @@ class ScopedSettingsFile {
   private:
     std::string path_;
     std::string previous_;
+};
+
+// While it lives, commands offered to the test application go to `commands`
+// first, as if its table were the application's own.
+class ScopedAppCommands {
+  public:
+    explicit ScopedAppCommands(CCmdTarget& commands);
+    ~ScopedAppCommands();
+    ScopedAppCommands(const ScopedAppCommands&) = delete;
+    ScopedAppCommands& operator=(const ScopedAppCommands&) = delete;
 };
 
 }  // namespace tessik::test
