@@ -78,6 +78,10 @@ class CWinApp : public CCmdTarget {
     bool OnCmdMsg(UINT id, CommandMode mode, CCmdUI* ui) override;
 
   protected:
+    // For an application object whose life does not start in RunApplication
+    // (the Win32 tests): the module whose resources and window classes it uses.
+    void SetInstanceHandle(HINSTANCE instance) { instance_ = instance; }
+
     virtual bool InitInstance() { return true; }
     // The exit step; the process's exit code.
     virtual int ExitInstance();

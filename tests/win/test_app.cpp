@@ -9,6 +9,10 @@ namespace {
 // exist and answer for the application.
 class TestApplication : public CWinApp {
   public:
+    // The test executable holds the program's resources, and window classes
+    // are registered for it, so a frame can be made and destroyed many times.
+    TestApplication() { SetInstanceHandle(::GetModuleHandleA(nullptr)); }
+
     void SetExtraCommands(CCmdTarget* commands) { extraCommands_ = commands; }
 
     bool OnCmdMsg(UINT id, CommandMode mode, CCmdUI* ui) override {
