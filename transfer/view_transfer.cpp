@@ -30,8 +30,13 @@ void CMyView::OnLButtonDown(POINT point) {
 void CMyView::StartCarry(const std::string& text) {
     ::SetCapture(GetSafeHwnd());
     {
+        // The clipboard is emptied before the block is made; when the block
+        // cannot be made, nothing is put on it and the release pastes nothing.
+        // When the clipboard cannot be opened it keeps what it holds. Either
+        // way the carry goes on.
         ClipboardOpenGuard clipboard(GetSafeHwnd());
-        if (clipboard.IsOpen()) PutTextOnOpenClipboard(text);
+        if (clipboard.IsOpen())
+            PutTextOnOpenClipboard(text);
     }
     Default();
 }
