@@ -17,4 +17,17 @@ UniqueHGlobal MakeTextBlock(const char* text, size_t length, UINT flags) {
     return block;
 }
 
+UniqueHGlobal CopyGlobalBlock(HGLOBAL source) {
+    const SIZE_T size = ::GlobalSize(source);
+    UniqueHGlobal copy(::GlobalAlloc(GMEM_MOVEABLE | GMEM_DDESHARE, size));
+    if (!copy)
+        return copy;
+    GlobalLockGuard from(source);
+    GlobalLockGuard to(copy.get());
+    if (!from || !to)
+        return UniqueHGlobal();
+    std::memcpy(to.data(), from.data(), size);
+    return copy;
+}
+
 }  // namespace tessik

@@ -68,4 +68,7 @@ class GlobalLockGuard {
 // A global block holding the bytes of a text and its terminating NUL.
 UniqueHGlobal MakeTextBlock(const char* text, size_t length, UINT flags);
 
+// A new block of the same size and bytes; null when it cannot be made.
+UniqueHGlobal CopyGlobalBlock(HGLOBAL source);
+
 }  // namespace tessik

@@ -1,6 +1,5 @@
 #include "framework/ole_data_object.h"
 
-#include <cstring>
 
 namespace tessik {
 namespace {
@@ -8,19 +7,6 @@ namespace {
 // Every kind of storage medium.
 constexpr DWORD kAnyMedium = TYMED_HGLOBAL | TYMED_FILE | TYMED_ISTREAM | TYMED_ISTORAGE |
                              TYMED_GDI | TYMED_MFPICT | TYMED_ENHMF;
-
-UniqueHGlobal CopyGlobalBlock(HGLOBAL source) {
-    const SIZE_T size = ::GlobalSize(source);
-    UniqueHGlobal copy(::GlobalAlloc(GMEM_MOVEABLE | GMEM_DDESHARE, size));
-    if (!copy)
-        return copy;
-    GlobalLockGuard from(source);
-    GlobalLockGuard to(copy.get());
-    if (!from || !to)
-        return UniqueHGlobal();
-    std::memcpy(to.data(), from.data(), size);
-    return copy;
-}
 
 }  // namespace
 

@@ -1,30 +1,11 @@
 #include "framework/ole_data_source.h"
 
 #include <shlobj.h>
-
-#include <cstring>
 #include <new>
 
 #include "framework/ole_drop_source.h"
 
 namespace tessik {
-namespace {
-
-// A fresh block of the same size and bytes as the cached one.
-HGLOBAL CopyBlock(HGLOBAL source) {
-    const SIZE_T size = ::GlobalSize(source);
-    UniqueHGlobal copy(::GlobalAlloc(GMEM_MOVEABLE | GMEM_DDESHARE, size));
-    if (!copy)
-        return nullptr;
-    GlobalLockGuard from(source);
-    GlobalLockGuard to(copy.get());
-    if (!from || !to)
-        return nullptr;
-    std::memcpy(to.data(), from.data(), size);
-    return copy.release();
-}
-
-}  // namespace
 
 ComPtr<COleDataSource> COleDataSource::Create() {
     return ComPtr<COleDataSource>::Adopt(new (std::nothrow) COleDataSource);
@@ -104,7 +85,7 @@ HRESULT COleDataSource::GetData(FORMATETC* format, STGMEDIUM* medium) {
     const CachedItem* item = nullptr;
     if (const HRESULT result = Find(format, &item); result != S_OK)
         return result;
-    HGLOBAL copy = CopyBlock(item->block.get());
+    HGLOBAL copy = CopyGlobalBlock(item->block.get()).release();
     if (!copy)
         return E_OUTOFMEMORY;
     medium->tymed = TYMED_HGLOBAL;

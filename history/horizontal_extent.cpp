@@ -51,10 +51,6 @@ void HorizontalExtent::Recompute(const ListBoxControl& list) {
     Apply(list, widest);
 }
 
-void RecomputeHorizontalExtent(const ListBoxControl& list) {
-    HorizontalExtent().Recompute(list);
-}
-
 void HorizontalExtent::EntryInserted(const ListBoxControl& list, int index) {
     const long width = MeasureEntryWidth(list, list.TextAt(index));
     if (width > widest_)

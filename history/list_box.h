@@ -42,8 +42,4 @@ class ListBoxControl {
     HWND hwnd_;
 };
 
-// Sets the horizontal scroll extent from the widest entry, each measured with
-// one space appended, in the list's own font (horizontal_extent.cpp).
-void RecomputeHorizontalExtent(const ListBoxControl& list);
-
 }  // namespace tessik
