@@ -48,6 +48,13 @@ POINT COleDropTarget::ToClient(POINTL screen) const {
     return point;
 }
 
+DWORD COleDropTarget::MatchedAnswer(bool entering, DWORD keyState, POINTL point, DWORD allowed) {
+    const POINT client = ToClient(point);
+    const DROPEFFECT answer = entering ? view_->OnDragEnter(&dragData_, keyState, client)
+                                       : view_->OnDragOver(&dragData_, keyState, client);
+    return MatchDropEffect(answer, allowed);
+}
+
 HRESULT COleDropTarget::DragEnter(IDataObject* data, DWORD keyState, POINTL point, DWORD* effect) {
     if (!effect)
         return E_INVALIDARG;
@@ -56,7 +63,7 @@ HRESULT COleDropTarget::DragEnter(IDataObject* data, DWORD keyState, POINTL poin
         return S_OK;
     }
     dragData_.Attach(data);
-    *effect = MatchDropEffect(view_->OnDragEnter(&dragData_, keyState, ToClient(point)), *effect);
+    *effect = MatchedAnswer(true, keyState, point, *effect);
     return S_OK;
 }
 
@@ -67,7 +74,7 @@ HRESULT COleDropTarget::DragOver(DWORD keyState, POINTL point, DWORD* effect) {
         *effect = DROPEFFECT_NONE;
         return S_OK;
     }
-    *effect = MatchDropEffect(view_->OnDragOver(&dragData_, keyState, ToClient(point)), *effect);
+    *effect = MatchedAnswer(false, keyState, point, *effect);
     return S_OK;
 }
 
@@ -86,9 +93,8 @@ HRESULT COleDropTarget::Drop(IDataObject* data, DWORD keyState, POINTL point, DW
         return S_OK;
     }
     dragData_.Attach(data);
-    const POINT client = ToClient(point);
-    DWORD result = MatchDropEffect(view_->OnDragOver(&dragData_, keyState, client), *effect);
-    if (result != DROPEFFECT_NONE && !view_->OnDrop(&dragData_, result, client)) {
+    DWORD result = MatchedAnswer(false, keyState, point, *effect);
+    if (result != DROPEFFECT_NONE && !view_->OnDrop(&dragData_, result, ToClient(point))) {
         result = DROPEFFECT_NONE;
     }
     if (result == DROPEFFECT_NONE)

@@ -39,6 +39,9 @@ class COleDropTarget : public IDropTarget {
 
   private:
     POINT ToClient(POINTL screen) const;
+    // The view's answer for a drag entering or moving over it, matched with
+    // the effects the source allows.
+    DWORD MatchedAnswer(bool entering, DWORD keyState, POINTL point, DWORD allowed);
 
     CView* view_ = nullptr;
     HWND hwnd_ = nullptr;
